@@ -1,0 +1,159 @@
+#include "app/tmain.h"
+
+#include "app/tlogo.h"
+#include "commands/command_panel.h"
+#include "commands/request_fields.h"
+#include "firmware/firmware_panel.h"
+#include "link/exchange.h"
+#include "platform/comm32.h"
+#include "platform/dialogs.h"
+#include "platform/log_list_box.h"
+#include "platform/tmymaskedit.h"
+#include "platform/ttimer.h"
+#include "protocol/answer_panel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTime>
+
+const QString TMain::Caption = "Конфигуратор  Версия:  1.0.2 ( build 012 )";
+
+TMain::TMain(Dialogs& dialogs_, std::unique_ptr<SerialTransport> transport, TMainOptions options, QWidget* parent)
+    : QMainWindow(parent), dialogs(dialogs_), options_(std::move(options)) {
+    setObjectName("Main");
+    setWindowTitle(Caption);
+    // The design position; the window is centred when it is first shown.
+    setGeometry(306, 182, 992, 725);
+
+    Comm32 = new TComm32(std::move(transport), this);
+    Comm32->setObjectName("Comm32");
+
+    ListBox1 = new TLogListBox;
+    ListBox1->setObjectName("ListBox1");
+    Exchange = new TExchange(*Comm32, State, dialogs, *ListBox1, this);
+
+    buildLeftPanel();
+    buildRightPanel();
+    buildMenu();
+    buildStatusBar();
+
+    Exchange->SetPortList(ListBox0);
+    Exchange->SetSendButton(Fields->SpeedButton1);
+    Exchange->DecodeAnswer = [](const QString&, const QString&, const QString&) {};
+    Comm32->OnReceiveData = [this](const QByteArray& buffer) { Exchange->Comm32ReceiveData(buffer); };
+    Comm32->OnLineFailure = [this](const QString& text) { dialogs.showError(text); };
+
+    TimerStatus = new TTimer(this, 500, true);
+    TimerStatus->setObjectName("TimerStatus");
+    Pause100 = new TTimer(this, 100, false);
+    Pause100->setObjectName("Pause100");
+    TimerFW = new TTimer(this, 5000, true);
+    TimerFW->setObjectName("TimerFW");
+    TimerFW->OnTimer = [this] { TimerFWTimer(); };
+
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TMain::~TMain() { qApp->removeEventFilter(this); }
+
+void TMain::FormCreate() {
+    State.ProgramDir = options_.programDir.isEmpty() ? QCoreApplication::applicationDirPath() + "/"
+                                                     : options_.programDir;
+    if (!State.ProgramDir.endsWith('/'))
+        State.ProgramDir += '/';
+    QCoreApplication::instance()->setProperty("helpFile", State.ProgramDir + "helpme.chm");
+
+    State.CommandFileName = "lqazswistcommand.txt";
+    State.DeviceTypeFileName = "tip_device.txt";
+    State.SerialListFileName = "sn_device.txt";
+
+    Answer->AnswerSpeed->clear();
+    Answer->AnswerSpeed->addItems(AnswerPanel::SpeedEntries);
+
+    EditTime = new TMyMaskEdit;
+    Answer->PlaceEditTime(EditTime);
+}
+
+void TMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TMain::FormShow() {
+    if (options_.showSplash) {
+        Tlogo logo(this);
+        logo.exec();
+    }
+    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
+    move(screen.width() / 2 - width() / 2, 10);
+}
+
+bool TMain::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && !activated_)
+        FormActivate();
+    return handled;
+}
+
+void TMain::FormActivate() {
+    if (activated_)
+        return;
+    activated_ = true;
+    Fields->EditData->SetText("");
+    Fields->EditAdres->SetText("");
+    Fields->ComboboxCommand->SetText("");
+    Answer->EditAnswerAdr->SetText("");
+    Answer->EditTypeDevice->SetText("");
+    Answer->EditSN->SetText("");
+    Answer->DateTimePicker1->setDate(QDate::currentDate());
+    EditTime->SetText(QTime::currentTime().toString("HH:mm"));
+    Answer->EditTypeDevice->setEnabled(false);
+    Answer->EditSN->setEnabled(false);
+    Fields->CheckBoxHEXAdr->setChecked(false);
+    Fields->CheckBoxHEXCommand->setChecked(false);
+    Commands->BtnEdit->setEnabled(false);
+    Commands->BtnDel->setEnabled(false);
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+    // The window sees every key release before its controls, so F1 works in any field.
+    if (event->type() == QEvent::KeyRelease) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // A key event goes first to the focused field, then up its parents: act on that first one.
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (widget && widget == first && widget->window() == this && !key->isAutoRepeat())
+            FormKeyUp(key->key());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMain::FormKeyUp(int key) {
+    if (key == Qt::Key_F1)
+        N3->trigger();
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TMain::FormClose() { Comm32->Close(); }
+
+void TMain::MM_ExitClick() { close(); }
+
+void TMain::Button1Click() { ListBox1->Clear(); }
+
+void TMain::Splitter1Paint() { Fields->EditData->setFixedWidth(Panel1->width() - 20); }
+
+void TMain::TimerFWTimer() { TimerFW->SetEnabled(false); }
