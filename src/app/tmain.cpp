@@ -7,12 +7,16 @@
 #include "link/exchange.h"
 #include "platform/comm32.h"
 #include "platform/dialogs.h"
+#include "platform/handler_guard.h"
 #include "platform/log_list_box.h"
 #include "platform/tmymaskedit.h"
 #include "platform/ttimer.h"
+#include "protocol/answer_decoder.h"
 #include "protocol/answer_panel.h"
+#include "protocol/poll.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -20,6 +24,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QToolButton>
 #include <QTime>
 
 const QString TMain::Caption = "Конфигуратор  Версия:  1.0.2 ( build 012 )";
@@ -45,7 +50,7 @@ TMain::TMain(Dialogs& dialogs_, std::unique_ptr<SerialTransport> transport, TMai
 
     Exchange->SetPortList(ListBox0);
     Exchange->SetSendButton(Fields->SpeedButton1);
-    Exchange->DecodeAnswer = [](const QString&, const QString&, const QString&) {};
+    wireProtocol();
     Comm32->OnReceiveData = [this](const QByteArray& buffer) { Exchange->Comm32ReceiveData(buffer); };
     Comm32->OnLineFailure = [this](const QString& text) { dialogs.showError(text); };
 
@@ -62,6 +67,16 @@ TMain::TMain(Dialogs& dialogs_, std::unique_ptr<SerialTransport> transport, TMai
 }
 
 TMain::~TMain() { qApp->removeEventFilter(this); }
+
+void TMain::wireProtocol() {
+    Decoder = std::make_unique<AnswerDecoder>(*Answer, State, *Exchange);
+    Exchange->DecodeAnswer = [this](const QString& a, const QString& f, const QString& d) {
+        Decoder->DecodeAnswer(a, f, d);
+    };
+    Poller = std::make_unique<Poll>(*Answer, State, *Exchange, *Exchange->TimeOut(), dialogs,
+                                    [this] { return Fields->ReadAddressHex(); }, Fields->EditAdres);
+    connect(BtnAdrSend, &QPushButton::clicked, this, [this] { Guarded(dialogs, [this] { Poller->BtnAdrSendClick(); }); });
+}
 
 void TMain::FormCreate() {
     State.ProgramDir = options_.programDir.isEmpty() ? QCoreApplication::applicationDirPath() + "/"
@@ -95,7 +110,8 @@ void TMain::FormShow() {
         logo.exec();
     }
     const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
-    move(screen.width() / 2 - width() / 2, 10);
+    // Left and top of the outer frame, as the toolkit counts them.
+    move(screen.width() / 2 - frameGeometry().width() / 2, 10);
 }
 
 bool TMain::event(QEvent* event) {

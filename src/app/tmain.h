@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class AnswerDecoder;
 class AnswerPanel;
 class CommandPanel;
 class Dialogs;
@@ -16,6 +17,7 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class Poll;
 class QSplitter;
 class QStatusBar;
 class SerialTransport;
@@ -45,6 +47,8 @@ public:
     Dialogs& dialogs;
     TComm32* Comm32;
     TExchange* Exchange;
+    std::unique_ptr<AnswerDecoder> Decoder;
+    std::unique_ptr<Poll> Poller;
     TTimer* TimerStatus;
     TTimer* Pause100;
     TTimer* TimerFW;
@@ -113,6 +117,7 @@ private:
     void buildRightPanel();
     void buildMenu();
     void buildStatusBar();
+    void wireProtocol();
 
     TMainOptions options_;
     bool shown_ = false;

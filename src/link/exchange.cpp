@@ -115,5 +115,11 @@ void TExchange::TimeOutTimer() {
         sendButton_->setEnabled(true);
     timeOut_->SetEnabled(false);
     comm_.Close();
+    // The window ends the poll completely: a chain flag left set would make the next unrelated
+    // answer decode as a step of a poll that is over.
     state_.PollActive = false;
+    state_.ChainIdentRequest = false;
+    state_.ChainTimeRequest = false;
+    state_.ChainDateRequest = false;
+    state_.AwaitingIdent = false;
 }

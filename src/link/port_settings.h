@@ -53,10 +53,11 @@ std::optional<FlowControlSetting> FlowControlAt(int position);
 // counts), fallback otherwise.
 QString ChooseCommPort(const QString& stored, const QStringList& listed, const QString& fallback);
 // The fallback for a stored port that is not present: "COM1" on Windows, the first listed port
-// elsewhere (device paths have no fixed first port). listed must not be empty.
+// elsewhere (device paths have no fixed first port).
 QString FallbackCommPort(const QStringList& listed);
 
 // Reads the settings file of programDir (a missing file reads as empty) and sets up comm.
 // checkListBox1 receives the ports present; when there is none, dialogs shows the message and
 // the settings are applied all the same. Raises what listing the ports raises.
-void ApplyPortSettings(TComm32& comm, const QString& programDir, Dialogs& dialogs, QStringList& checkListBox1);
+void ApplyPortSettings(TComm32& comm, const QString& programDir, Dialogs& dialogs,
+                       QStringList& checkListBox1);

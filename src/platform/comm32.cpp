@@ -76,7 +76,9 @@ void TComm32::SetFlowControl(FlowControlSetting flow) {
     applyIfOpen();
 }
 
-bool TComm32::Connected() const { return transport_->isOpen(); }
+bool TComm32::Connected() const {
+    return transport_->isOpen();
+}
 
 void TComm32::Open() {
     if (Connected())

@@ -47,7 +47,9 @@ QString LongComPortName(const QString& port) {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 qsizetype digitRunEnd(const QString& s, qsizetype from) {
     while (from < s.size() && isDigit(s[from]))

@@ -54,7 +54,9 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
 
 } // namespace
 
-void QtDialogs::showMessage(const QString& text) { showOkBox(parent_, QMessageBox::NoIcon, text); }
+void QtDialogs::showMessage(const QString& text) {
+    showOkBox(parent_, QMessageBox::NoIcon, text);
+}
 
 BoxResult QtDialogs::messageBox(const QString& text, const QString& caption, BoxKind kind,
                                 BoxButtons buttons) {
@@ -67,7 +69,9 @@ BoxResult QtDialogs::messageBox(const QString& text, const QString& caption, Box
     return box.clickedButton() == box.button(QMessageBox::Ok) ? BoxResult::Ok : BoxResult::Cancel;
 }
 
-void QtDialogs::showError(const QString& text) { showOkBox(parent_, QMessageBox::Critical, text); }
+void QtDialogs::showError(const QString& text) {
+    showOkBox(parent_, QMessageBox::Critical, text);
+}
 
 QString QtDialogs::openFile(const FileDialogRequest& request) {
     return runFileDialog(parent_, request, QFileDialog::AcceptOpen);

@@ -5,7 +5,9 @@
 #include <chrono>
 #include <thread>
 
-void ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void WaitMs(int ms) {
     if (ms > 0)

@@ -25,7 +25,8 @@ std::optional<QString> sectionName(const QString& line) {
 }
 
 QString withoutQuotes(const QString& value) {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
         return value.mid(1, value.size() - 2);
     return value;
 }
@@ -37,7 +38,9 @@ std::optional<KeyLine> keyLine(const QString& line) {
     return KeyLine{line.left(equals).trimmed(), withoutQuotes(line.mid(equals + 1).trimmed())};
 }
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // Lines [begin, end) of the first section named section; begin is the line after its header.
 struct SectionSpan {
@@ -139,7 +142,8 @@ std::optional<int> IniInteger(const QString& text) {
     return value;
 }
 
-QString IniProfile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
+QString IniProfile::ReadString(const QString& section, const QString& key,
+                               const QString& defaultValue) const {
     return readValue(path_, section, key).value_or(defaultValue);
 }
 

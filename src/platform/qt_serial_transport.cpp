@@ -82,6 +82,14 @@ bool existsAsNonDevice(const QString& port) {
 }
 
 #ifdef Q_OS_UNIX
+// Pseudo-terminal slaves (/dev/pts/N) have these device numbers.
+bool isPtySlave(const struct stat& st) {
+    constexpr unsigned int firstPtySlaveMajor = 136;
+    constexpr unsigned int lastPtySlaveMajor = 143;
+    const unsigned int majorNumber = major(st.st_rdev);
+    return S_ISCHR(st.st_mode) && majorNumber >= firstPtySlaveMajor && majorNumber <= lastPtySlaveMajor;
+}
+
 // A terminal device the system's port list leaves out: a pseudo-terminal (also through a link
 // such as the one socat or the device simulator makes) or another device of the tty class.
 // Decided from the device numbers alone, without opening it: opening a real line drops and
@@ -90,14 +98,16 @@ bool isTerminalDevice(const QString& path) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISCHR(st.st_mode))
         return false;
-    const unsigned int majorNumber = major(st.st_rdev);
-    constexpr unsigned int firstPtySlaveMajor = 136;
-    constexpr unsigned int lastPtySlaveMajor = 143;
-    if (majorNumber >= firstPtySlaveMajor && majorNumber <= lastPtySlaveMajor)
+    if (isPtySlave(st))
         return true;
     const QString subsystem =
-        QStringLiteral("/sys/dev/char/%1:%2/subsystem").arg(majorNumber).arg(minor(st.st_rdev));
+        QStringLiteral("/sys/dev/char/%1:%2/subsystem").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
     return QFileInfo(subsystem).canonicalFilePath().endsWith(QLatin1String("/class/tty"));
+}
+
+bool isPseudoTerminal(qintptr handle) {
+    struct stat st {};
+    return ::fstat(int(handle), &st) == 0 && isPtySlave(st);
 }
 
 // A hung-up line (the other end of a pseudo-terminal closed) reads as end of file, for which
@@ -105,6 +115,10 @@ bool isTerminalDevice(const QString& path) {
 bool isHungUp(qintptr handle) {
     pollfd fd{int(handle), POLLIN, 0};
     return ::poll(&fd, 1, 0) == 1 && (fd.revents & POLLHUP);
+}
+#else
+bool isPseudoTerminal(qintptr) {
+    return false;
 }
 #endif
 
@@ -115,7 +129,9 @@ QtSerialTransport::QtSerialTransport(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialTransport::handleError);
 }
 
-QtSerialTransport::~QtSerialTransport() { close(); }
+QtSerialTransport::~QtSerialTransport() {
+    close();
+}
 
 OpenFailure QtSerialTransport::open(const LineSettings& settings) {
     close();
@@ -149,15 +165,22 @@ void QtSerialTransport::close() {
     port_.clearError();
 }
 
-bool QtSerialTransport::isOpen() const { return port_.isOpen(); }
+bool QtSerialTransport::isOpen() const {
+    return port_.isOpen();
+}
 
 bool QtSerialTransport::apply(const LineSettings& settings) {
     if (!port_.isOpen())
         return false;
-    const bool accepted = port_.setBaudRate(settings.baudRate) && port_.setDataBits(dataBits(settings.byteSize)) &&
-                          port_.setParity(parity(settings.parity)) &&
-                          port_.setStopBits(stopBits(settings.stopBits)) &&
-                          port_.setFlowControl(flowControl(settings.flowControl));
+    // A pseudo-terminal always carries 8-bit bytes without parity; some kernels refuse the
+    // request instead of ignoring it. Without a line there is nothing to get wrong, so the
+    // device simulator stays usable with every setting.
+    const bool characterFormatFixed = isPseudoTerminal(port_.handle());
+    bool accepted = port_.setBaudRate(settings.baudRate);
+    accepted = accepted && (port_.setDataBits(dataBits(settings.byteSize)) || characterFormatFixed);
+    accepted = accepted && (port_.setParity(parity(settings.parity)) || characterFormatFixed);
+    accepted = accepted && port_.setStopBits(stopBits(settings.stopBits));
+    accepted = accepted && port_.setFlowControl(flowControl(settings.flowControl));
     port_.clearError();
     if (accepted)
         setModemLines(settings);

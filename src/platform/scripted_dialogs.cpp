@@ -7,8 +7,14 @@ bool isBox(const ScriptedDialogs::Call& call) {
     return call.kind == Kind::Message || call.kind == Kind::Box || call.kind == Kind::Error;
 }
 
-template <typename T>
-T takeOr(QQueue<T>& queue, T fallback) {
+ScriptedDialogs::Call makeCall(ScriptedDialogs::CallKind kind, const QString& text) {
+    ScriptedDialogs::Call call;
+    call.kind = kind;
+    call.text = text;
+    return call;
+}
+
+template <typename T> T takeOr(QQueue<T>& queue, T fallback) {
     return queue.isEmpty() ? fallback : queue.dequeue();
 }
 
@@ -21,25 +27,37 @@ void ScriptedDialogs::record(const Call& call) {
         OnShown(call);
 }
 
-void ScriptedDialogs::showMessage(const QString& text) { record({CallKind::Message, text}); }
+void ScriptedDialogs::showMessage(const QString& text) {
+    record(makeCall(CallKind::Message, text));
+}
 
 BoxResult ScriptedDialogs::messageBox(const QString& text, const QString& caption, BoxKind kind,
                                       BoxButtons buttons) {
-    record({CallKind::Box, text, caption, kind, buttons});
+    Call call = makeCall(CallKind::Box, text);
+    call.caption = caption;
+    call.boxKind = kind;
+    call.buttons = buttons;
+    record(call);
     return takeOr(boxAnswers_, BoxResult::Ok);
 }
 
 void ScriptedDialogs::showError(const QString& text) {
-    record({CallKind::Error, text, {}, BoxKind::Error});
+    Call call = makeCall(CallKind::Error, text);
+    call.boxKind = BoxKind::Error;
+    record(call);
 }
 
 QString ScriptedDialogs::openFile(const FileDialogRequest& request) {
-    record({CallKind::OpenFile, request.fileName, {}, {}, {}, request});
+    Call call = makeCall(CallKind::OpenFile, request.fileName);
+    call.request = request;
+    record(call);
     return takeOr(openAnswers_, QString());
 }
 
 QString ScriptedDialogs::saveFile(const FileDialogRequest& request) {
-    record({CallKind::SaveFile, request.fileName, {}, {}, {}, request});
+    Call call = makeCall(CallKind::SaveFile, request.fileName);
+    call.request = request;
+    record(call);
     return takeOr(saveAnswers_, QString());
 }
 

@@ -12,9 +12,9 @@ public:
     enum class CallKind { Message, Box, Error, OpenFile, SaveFile };
 
     struct Call {
-        CallKind kind;
-        QString text;       // the box's text; for a file dialog its request's file name
-        QString caption;    // messageBox only
+        CallKind kind = CallKind::Message;
+        QString text;    // the box's text; for a file dialog its request's file name
+        QString caption; // messageBox only
         BoxKind boxKind = BoxKind::Information;
         BoxButtons buttons = BoxButtons::Ok;
         FileDialogRequest request; // file dialogs only

@@ -24,7 +24,7 @@ bool holdsBytes(const QString& dataText, int dataBytes) {
     return dataText.size() >= dataBytes * DigitsPerByte + AnswerChecksumDigits;
 }
 
-}  // namespace
+} // namespace
 
 AnswerKind AnswerKindOf(const QString& functionText) {
     if (functionText == "04")

@@ -22,9 +22,9 @@ AnswerKind AnswerKindOf(const QString& functionText);
 
 // Register-read answer: byte count N, N data bytes, checksum.
 struct RegisterReadAnswer {
-    int byteCount = 0;      // N as the device announced it; 0 for an empty text
-    QByteArray data;        // the data bytes the text holds, at most N
-    bool complete = false;  // the text holds the count byte, all N data bytes and the checksum
+    int byteCount = 0;     // N as the device announced it; 0 for an empty text
+    QByteArray data;       // the data bytes the text holds, at most N
+    bool complete = false; // the text holds the count byte, all N data bytes and the checksum
 };
 // Raises EConvertError when a digit pair is not hexadecimal.
 RegisterReadAnswer ParseRegisterReadAnswer(const QString& dataText);
@@ -66,7 +66,7 @@ ClockReading DecodeClockAnswer(const QString& dataText);
 // two digits 2000 plus them.
 struct DateReading {
     bool tooShort = false;
-    QDate date;  // valid unless tooShort
+    QDate date; // valid unless tooShort
 };
 // Raises EConvertError "'DD.MM.YYYY' is not a valid date" (the digits as read) when the day,
 // month and year do not form a date: day 31 in a 30-day month, month 13, a digit that is not

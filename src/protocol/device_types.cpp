@@ -23,7 +23,7 @@ constexpr BuiltInModel BuiltInModels[] = {
     {"6104", "Korvanta10C-X-H"},
 };
 
-}  // namespace
+} // namespace
 
 ModelEntry ParseModelEntry(const QString& entry) {
     ModelEntry parsed;

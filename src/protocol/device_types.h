@@ -14,8 +14,8 @@
 using BitNames = std::array<QString, 16>;
 
 struct ModelEntry {
-    QString modelName;         // the text before the first ";", trimmed
-    bool hasBitNames = false;  // the entry holds a ";": its sixteen names replace all earlier ones
+    QString modelName;        // the text before the first ";", trimmed
+    bool hasBitNames = false; // the entry holds a ";": its sixteen names replace all earlier ones
     BitNames bitNames;
 };
 // Each bit name is ended by ";" and loses the blanks in front of it; text after the last ";" and
@@ -29,9 +29,9 @@ bool IsDeviceTypeTableHeader(const QString& line);
 std::optional<QString> BuiltInModelName(const QString& code);
 
 struct DeviceTypeInfo {
-    QString modelName;  // prefix dropped; empty when no table names the code
+    QString modelName; // prefix dropped; empty when no table names the code
     BitNames bitNames;
-    QString shortName;  // what follows "Korvanta" in the model name (heads a new serial list)
+    QString shortName; // what follows "Korvanta" in the model name (heads a new serial list)
 };
 
 // The lookup over the table file's lines, or over no file (std::nullopt) when it does not exist.

@@ -9,7 +9,7 @@ constexpr int IdentificationDigits = 12;
 // Function code, six data bytes and checksum.
 constexpr int DigitsWithFunctionCode = 2 + IdentificationDigits + AnswerChecksumDigits;
 
-}  // namespace
+} // namespace
 
 Identification DecodeIdentificationAnswer(const QString& dataText) {
     const QString text = dataText.size() == DigitsWithFunctionCode ? dataText.mid(2) : dataText;

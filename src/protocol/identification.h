@@ -8,8 +8,8 @@ struct Identification {
     // Fewer than the six data bytes and the checksum: nothing of it may be shown.
     bool tooShort = false;
     int version = 0;
-    QString typeCode;      // device type code, "6101" for the type bytes 3D 01
-    int serialNumber = 0;  // 0 .. 16777215
+    QString typeCode;     // device type code, "6101" for the type bytes 3D 01
+    int serialNumber = 0; // 0 .. 16777215
 };
 
 // A data text of exactly 18 digits is the ten-byte answer read while an identification was

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int SerialKeyLength = 10;
 
-}  // namespace
+} // namespace
 
 QString SerialListPath(const QString& programDir, const QString& typeCode) {
     return programDir + ("SN_" + typeCode + ".TXT").toUpper();

@@ -2,9 +2,11 @@
 
 namespace {
 
-bool isBlankOrControl(QChar ch) { return ch.unicode() <= ' '; }
+bool isBlankOrControl(QChar ch) {
+    return ch.unicode() <= ' ';
+}
 
-}  // namespace
+} // namespace
 
 QString TrimBlanksAndControls(const QString& text) {
     qsizetype begin = 0;

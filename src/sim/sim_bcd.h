@@ -3,7 +3,9 @@
 // of a byte.
 #include <cstdint>
 
-constexpr uint8_t toBcd(int value) { return static_cast<uint8_t>(((value / 10) % 10) << 4 | (value % 10)); }
+constexpr uint8_t toBcd(int value) {
+    return static_cast<uint8_t>(((value / 10) % 10) << 4 | (value % 10));
+}
 
 // -1 when a nibble is not a decimal digit.
 constexpr int fromBcd(uint8_t bcd) {

@@ -13,9 +13,9 @@
 // An answer as it leaves one device: the bytes and when and how they go on the line.
 struct SimReply {
     QByteArray bytes;
-    int delayMs = 0;     // from the end of the request to the first byte
-    int chunkSize = 0;   // 0: one piece
-    int chunkGapMs = 0;  // pause between the pieces
+    int delayMs = 0;    // from the end of the request to the first byte
+    int chunkSize = 0;  // 0: one piece
+    int chunkGapMs = 0; // pause between the pieces
 };
 
 class SimBus {

@@ -1,17 +1,21 @@
 #include "sim/sim_clock.h"
 
-#include <QTimeZone>
-
 SimClock::SimClock() {
     const QDateTime local = QDateTime::currentDateTime();
-    restart(QDateTime(local.date(), local.time(), QTimeZone::UTC), local.date().dayOfWeek());
+    restart(QDateTime(local.date(), local.time(), Qt::UTC), local.date().dayOfWeek());
 }
 
-QDateTime SimClock::now() const { return base_.addMSecs(sinceBase_.elapsed()); }
+QDateTime SimClock::now() const {
+    return base_.addMSecs(sinceBase_.elapsed());
+}
 
-QTime SimClock::time() const { return now().time(); }
+QTime SimClock::time() const {
+    return now().time();
+}
 
-QDate SimClock::date() const { return now().date(); }
+QDate SimClock::date() const {
+    return now().date();
+}
 
 int SimClock::weekday() const {
     const auto days = base_.date().daysTo(now().date());
@@ -20,11 +24,11 @@ int SimClock::weekday() const {
 
 void SimClock::setTime(QTime time) {
     const QDateTime current = now();
-    restart(QDateTime(current.date(), time, QTimeZone::UTC), weekday());
+    restart(QDateTime(current.date(), time, Qt::UTC), weekday());
 }
 
 void SimClock::setDate(int weekday, QDate date) {
-    restart(QDateTime(date, now().time(), QTimeZone::UTC), weekday);
+    restart(QDateTime(date, now().time(), Qt::UTC), weekday);
 }
 
 void SimClock::restart(const QDateTime& value, int weekday) {

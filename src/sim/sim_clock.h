@@ -14,7 +14,7 @@ public:
 
     QTime time() const;
     QDate date() const;
-    int weekday() const;  // 1 = Monday .. 7 = Sunday
+    int weekday() const; // 1 = Monday .. 7 = Sunday
 
     void setTime(QTime time);
     void setDate(int weekday, QDate date);
@@ -23,7 +23,7 @@ private:
     QDateTime now() const;
     void restart(const QDateTime& value, int weekday);
 
-    QDateTime base_;  // UTC so that no daylight-saving jump moves the device's clock
+    QDateTime base_; // UTC so that no daylight-saving jump moves the device's clock
     int baseWeekday_ = 1;
     QElapsedTimer sinceBase_;
 };

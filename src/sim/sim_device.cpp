@@ -7,7 +7,9 @@
 
 namespace {
 
-uint8_t byteAt(const QByteArray& bytes, int index) { return static_cast<uint8_t>(bytes[index]); }
+uint8_t byteAt(const QByteArray& bytes, int index) {
+    return static_cast<uint8_t>(bytes[index]);
+}
 
 uint16_t wordAt(const QByteArray& bytes, int index) {
     return static_cast<uint16_t>(byteAt(bytes, index) << 8 | byteAt(bytes, index + 1));
@@ -24,7 +26,7 @@ constexpr int SpeedCodeMin = 0x01;
 constexpr int SpeedCodeMax = 0x08;
 constexpr int MaxReadCount = 125;
 
-}  // namespace
+} // namespace
 
 QByteArray withCrc(QByteArray bytes) {
     const uint16_t crc = CalcCRC16(bytes);
@@ -39,9 +41,7 @@ SimDevice::SimDevice(uint8_t address, SimModel model, uint32_t serial)
 std::optional<QByteArray> SimDevice::handle(const QByteArray& request) {
     const uint8_t function = byteAt(request, 1);
     const QByteArray data = request.mid(2, request.size() - 4);
-    const auto answer = [&](const QByteArray& body) {
-        return withCrc(bytesOf({address, function}) + body);
-    };
+    const auto answer = [&](const QByteArray& body) { return withCrc(bytesOf({address, function}) + body); };
     const auto exception = [&](uint8_t code) { return withCrc(bytesOf({address, function | 0x80, code})); };
     const QByteArray echo = request;
 
@@ -85,8 +85,9 @@ std::optional<QByteArray> SimDevice::handle(const QByteArray& request) {
         return exception(SimException::IllegalDataAddress);
     }
     case SimFunction::Identification: {
-        const QByteArray six = bytesOf({version, typeA, typeB, static_cast<int>(serial >> 16 & 0xFF),
-                                        static_cast<int>(serial >> 8 & 0xFF), static_cast<int>(serial & 0xFF)});
+        const QByteArray six =
+            bytesOf({version, typeA, typeB, static_cast<int>(serial >> 16 & 0xFF),
+                     static_cast<int>(serial >> 8 & 0xFF), static_cast<int>(serial & 0xFF)});
         return nineByteIdent ? withCrc(bytesOf({address}) + six) : answer(six);
     }
     case SimFunction::ReadClock: {

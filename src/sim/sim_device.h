@@ -20,13 +20,13 @@ constexpr uint8_t ReadDate = 0x61;
 constexpr uint8_t WriteClock = 0x70;
 constexpr uint8_t WriteDate = 0x71;
 constexpr uint8_t Loader = 0xEA;
-}  // namespace SimFunction
+} // namespace SimFunction
 
 namespace SimException {
 constexpr uint8_t IllegalFunction = 0x01;
 constexpr uint8_t IllegalDataAddress = 0x02;
 constexpr uint8_t IllegalDataValue = 0x03;
-}  // namespace SimException
+} // namespace SimException
 
 // The four bytes that must precede a new serial number in a serial-number write.
 constexpr uint8_t SimSerialKey[4] = {0x62, 0x58, 0x19, 0x34};
@@ -36,13 +36,13 @@ public:
     SimDevice(uint8_t address, SimModel model, uint32_t serial);
 
     uint8_t address;
-    uint8_t speedCode = 0x04;  // 01..08 for 1200..230400 bit/s; 04 is 9600
+    uint8_t speedCode = 0x04; // 01..08 for 1200..230400 bit/s; 04 is 9600
     uint8_t status = 0x00;
     uint8_t control = 0x00;
     uint8_t version = 12;
     uint8_t typeA = SimTypeByteA;
     uint8_t typeB;
-    uint32_t serial;  // 24 bits
+    uint32_t serial; // 24 bits
 
     // Answers identification without the function code byte (address, six data bytes, CRC), as
     // some firmware versions do.

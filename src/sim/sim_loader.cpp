@@ -6,9 +6,11 @@ namespace {
 
 constexpr int EndOfFileType = 0x01;
 
-int recordType(const QByteArray& record) { return QByteArray::fromHex(record.mid(7, 2)).at(0); }
+int recordType(const QByteArray& record) {
+    return QByteArray::fromHex(record.mid(7, 2)).at(0);
+}
 
-}  // namespace
+} // namespace
 
 bool isIntelHexRecord(const QByteArray& record) {
     if (record.size() < 11 || record.front() != ':' || record.size() % 2 == 0)

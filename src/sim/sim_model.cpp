@@ -12,7 +12,7 @@ constexpr std::array<std::pair<SimModel, const char*>, 4> ShortNames{{
     {SimModel::Korvanta10CXH, "10C-X-H"},
 }};
 
-}  // namespace
+} // namespace
 
 std::optional<SimModel> simModelFromShortName(const QString& shortName) {
     for (const auto& [model, name] : ShortNames)

@@ -9,7 +9,9 @@ double simBitsPerChar(const LineSettings& settings) {
     return 1 + data + parity + stop;
 }
 
-double simCharMs(double bitsPerChar, int baud) { return baud > 0 ? bitsPerChar * 1000.0 / baud : 0; }
+double simCharMs(double bitsPerChar, int baud) {
+    return baud > 0 ? bitsPerChar * 1000.0 / baud : 0;
+}
 
 double simByteDueMs(const SimReply& reply, int index, double charMs) {
     const int piece = reply.chunkSize > 0 ? index / reply.chunkSize : 0;

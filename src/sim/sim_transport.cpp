@@ -30,7 +30,9 @@ bool SimTransport::apply(const LineSettings& settings) {
     return applyResult_;
 }
 
-QStringList SimTransport::availablePorts(const QString&) const { return ports_; }
+QStringList SimTransport::availablePorts(const QString&) const {
+    return ports_;
+}
 
 bool SimTransport::write(const QByteArray& bytes) {
     if (!open_)

@@ -31,7 +31,7 @@ public:
     void deviceGone(const QString& systemText = QStringLiteral("Input/output error"));
 
     // What the program did with the port.
-    const LineSettings& settings() const { return settings_; }  // of the last open or accepted apply
+    const LineSettings& settings() const { return settings_; } // of the last open or accepted apply
     int openCount() const { return openCount_; }
     int closeCount() const { return closeCount_; }
 
@@ -41,13 +41,13 @@ private:
     void deliver(const QByteArray& piece, int generation);
 
     SimBus& bus_;
-    QObject timers_;  // owns the pending deliveries, so that none outlives the transport
+    QObject timers_; // owns the pending deliveries, so that none outlives the transport
     QStringList ports_{QStringLiteral("SIM")};
     OpenFailure openFailure_ = OpenFailure::None;
     bool applyResult_ = true;
     bool wireTime_ = true;
     bool open_ = false;
-    int generation_ = 0;  // a delivery scheduled before the last close is dropped
+    int generation_ = 0; // a delivery scheduled before the last close is dropped
     LineSettings settings_;
     int openCount_ = 0;
     int closeCount_ = 0;

@@ -17,10 +17,14 @@ TEST(AnswerKindOf, DispatchesOnTheExactFunctionText) {
         const char* function;
         AnswerKind kind;
     } cases[] = {
-        {"04", AnswerKind::RegisterRead},   {"2B", AnswerKind::Identification},
-        {"BadVersion2B", AnswerKind::Identification}, {"60", AnswerKind::Clock},
-        {"61", AnswerKind::Date},           {"06", AnswerKind::Other},
-        {"84", AnswerKind::Other},          {"2b", AnswerKind::Other},
+        {"04", AnswerKind::RegisterRead},
+        {"2B", AnswerKind::Identification},
+        {"BadVersion2B", AnswerKind::Identification},
+        {"60", AnswerKind::Clock},
+        {"61", AnswerKind::Date},
+        {"06", AnswerKind::Other},
+        {"84", AnswerKind::Other},
+        {"2b", AnswerKind::Other},
         {"", AnswerKind::Other},
     };
     for (const auto& c : cases)
@@ -90,7 +94,7 @@ TEST(RegisterReadAnswer, ShortAnswersShowNothing) {
 TEST(RegisterReadAnswer, ParseKeepsTheAnnouncedCountAndTheBytesPresent) {
     const RegisterReadAnswer answer = ParseRegisterReadAnswer(DataText("04", "04010381"));
     EXPECT_EQ(answer.byteCount, 4);
-    EXPECT_EQ(answer.data.size(), 4);  // three data bytes and the first checksum byte
+    EXPECT_EQ(answer.data.size(), 4); // three data bytes and the first checksum byte
     EXPECT_FALSE(answer.complete);
 
     const RegisterReadAnswer whole = ParseRegisterReadAnswer(DataText("04", "0401038140"));
@@ -140,7 +144,7 @@ TEST(DateAnswer, ReadsDayMonthAndYearAfterTheFirstByte) {
         QString data;
         QDate date;
     } cases[] = {
-        {"07000000", QDate(1980, 1, 1)}, {"03251224", QDate(2024, 12, 25)}, {"01290224", QDate(2024, 2, 29)},
+        {"07000000", QDate(1980, 1, 1)},  {"03251224", QDate(2024, 12, 25)}, {"01290224", QDate(2024, 2, 29)},
         {"00150699", QDate(2099, 6, 15)}, {"FF010100", QDate(1980, 1, 1)},
     };
     for (const auto& c : cases) {
@@ -177,4 +181,4 @@ TEST(DateAnswer, ShortAnswerIsReportedNotRaised) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -80,8 +80,12 @@ TEST(DeviceTypeLookup, WithoutTableTheBuiltInNamesApply) {
         const char* model;
         const char* shortName;
     } cases[] = {
-        {"6101", "Korvanta10", "10"}, {"6102", "Korvanta10C", "10C"}, {"6103", "Korvanta10C-X", "10C-X"},
-        {"6104", "Korvanta10C-X-H", "10C-X-H"}, {"6105", "", ""}, {"10001", "", ""},
+        {"6101", "Korvanta10", "10"},
+        {"6102", "Korvanta10C", "10C"},
+        {"6103", "Korvanta10C-X", "10C-X"},
+        {"6104", "Korvanta10C-X-H", "10C-X-H"},
+        {"6105", "", ""},
+        {"10001", "", ""},
     };
     for (const auto& c : cases) {
         const DeviceTypeInfo info = LookupDeviceTypeInLines(std::nullopt, c.code);
@@ -109,7 +113,8 @@ TEST(DeviceTypeLookup, WrongHeaderStillReadsEveryLine) {
 }
 
 TEST(DeviceTypeLookup, LastLineWinsForNameLastLineWithSemicolonForBitNames) {
-    const QStringList lines{Header, "6102 Первая;a;b;", "6102Вторая", "6101 Другая;c;", "6102   XYZ-Korvanta10C  "};
+    const QStringList lines{Header, "6102 Первая;a;b;", "6102Вторая", "6101 Другая;c;",
+                            "6102   XYZ-Korvanta10C  "};
     const DeviceTypeInfo info = LookupDeviceTypeInLines(lines, "6102");
     EXPECT_EQ(info.modelName, "Korvanta10C");
     EXPECT_EQ(info.shortName, "10C");
@@ -153,4 +158,4 @@ TEST_F(DeviceTypeFile, UnreadableFileRaisesTheIoError) {
     EXPECT_THROW(LookupDeviceType(programDir(), "tip_device.txt", "6102"), EInOutError);
 }
 
-}  // namespace
+} // namespace

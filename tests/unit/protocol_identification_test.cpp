@@ -8,10 +8,16 @@ namespace {
 
 // What the decoder receives from address 01, with the real checksum, in both splits: the normal
 // one and the one made while an identification answer is awaited (function code left in front).
-QString DataText(const QString& data) { return FrameText("012B" + data).mid(4); }
-QString DataTextWithFunction(const QString& data) { return FrameText("012B" + data).mid(2); }
+QString DataText(const QString& data) {
+    return FrameText("012B" + data).mid(4);
+}
+QString DataTextWithFunction(const QString& data) {
+    return FrameText("012B" + data).mid(2);
+}
 // The nine-byte answer that has no function code byte at all.
-QString NineByteDataText(const QString& data) { return FrameText("01" + data).mid(2); }
+QString NineByteDataText(const QString& data) {
+    return FrameText("01" + data).mid(2);
+}
 
 TEST(IdentificationAnswer, AllFormsGiveTheSameValues) {
     const QString bytes = "0C3D0212D687";
@@ -51,8 +57,8 @@ TEST(DeviceTypeCode, EachByteInDecimalPaddedToTwoDigits) {
         uint8_t a, b;
         const char* code;
     } cases[] = {
-        {0x3D, 0x01, "6101"}, {0x3D, 0x0A, "6110"}, {0x00, 0x05, "0005"}, {0x64, 0x01, "10001"},
-        {0xFF, 0xFF, "255255"},
+        {0x3D, 0x01, "6101"},  {0x3D, 0x0A, "6110"},   {0x00, 0x05, "0005"},
+        {0x64, 0x01, "10001"}, {0xFF, 0xFF, "255255"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DeviceTypeCode(c.a, c.b), c.code);
@@ -63,11 +69,11 @@ TEST(SerialKey, EightDigitsInGroupsOfTwoThreeThree) {
         int number;
         const char* key;
     } cases[] = {
-        {1234567, "01 234 567"}, {5, "00 000 005"}, {0, "00 000 000"}, {16777215, "16 777 215"},
-        {99999999, "99 999 999"},
+        {1234567, "01 234 567"},  {5, "00 000 005"},        {0, "00 000 000"},
+        {16777215, "16 777 215"}, {99999999, "99 999 999"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SerialKey(c.number), c.key);
 }
 
-}  // namespace
+} // namespace

@@ -25,9 +25,12 @@ TEST(SerialListPermitsWrite, HeaderRightAndKeyAbsent) {
         QStringList lines;
         bool permitted;
     } cases[] = {
-        {"key absent", {Header + " 10C", ";серийный номер, дата изменения", ";", ";", "01 234 568\t25.12.2024"},
+        {"key absent",
+         {Header + " 10C", ";серийный номер, дата изменения", ";", ";", "01 234 568\t25.12.2024"},
          true},
-        {"key listed", {Header + " 10C", ";", ";", ";", "00 000 005\t01.01.2024", Key + "\t25.12.2024"}, false},
+        {"key listed",
+         {Header + " 10C", ";", ";", ";", "00 000 005\t01.01.2024", Key + "\t25.12.2024"},
+         false},
         {"only the header", {Header}, true},
         {"header after blanks", {"  \t" + Header + " KV10C-X"}, true},
         {"blank first line", {"", Header, "01 234 568\t25.12.2024"}, false},
@@ -46,8 +49,8 @@ protected:
 };
 
 TEST_F(SerialListFile, ReadsTheListInWindows1251) {
-    WriteWindows1251File(path(), {Header + " 10C", ";серийный номер, дата изменения", ";", ";",
-                                  "00 000 005\t01.01.2024"});
+    WriteWindows1251File(
+        path(), {Header + " 10C", ";серийный номер, дата изменения", ";", ";", "00 000 005\t01.01.2024"});
     EXPECT_TRUE(SerialWritePermitted(path(), Key));
     EXPECT_FALSE(SerialWritePermitted(path(), "00 000 005"));
 }
@@ -67,4 +70,4 @@ TEST_F(SerialListFile, UnreadableListRaisesTheIoError) {
     EXPECT_THROW(SerialWritePermitted(path(), Key), EInOutError);
 }
 
-}  // namespace
+} // namespace
