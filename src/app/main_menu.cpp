@@ -42,6 +42,7 @@ void TMain::buildMenu() {
     MM_Options = bar->addMenu("&Опции");
     MM_Options->setObjectName("MM_Options");
     MMO_Port = item(MM_Options, "MMO_Port", "Порт...", QStyle::SP_ComputerIcon);
+    connect(MMO_Port, &QAction::triggered, this, [this] { MMO_PortClick(); });
     BaseCommand = submenu(MM_Options, "BaseCommand", "Команды");
     MM_AddCommand = item(BaseCommand, "MM_AddCommand", "Добавить...", QStyle::SP_FileDialogNewFolder);
 

@@ -4,7 +4,10 @@
 #include "commands/command_panel.h"
 #include "commands/request_fields.h"
 #include "firmware/firmware_panel.h"
+#include "link/config_form.h"
 #include "link/exchange.h"
+#include "link/port_settings.h"
+#include "link/port_status.h"
 #include "platform/comm32.h"
 #include "platform/dialogs.h"
 #include "platform/handler_guard.h"
@@ -22,7 +25,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QToolButton>
 #include <QTime>
@@ -56,6 +61,7 @@ TMain::TMain(Dialogs& dialogs_, std::unique_ptr<SerialTransport> transport, TMai
 
     TimerStatus = new TTimer(this, 500, true);
     TimerStatus->setObjectName("TimerStatus");
+    TimerStatus->OnTimer = [this] { TimerStatusTimer(); };
     Pause100 = new TTimer(this, 100, false);
     Pause100->setObjectName("Pause100");
     TimerFW = new TTimer(this, 5000, true);
@@ -84,6 +90,12 @@ void TMain::FormCreate() {
     if (!State.ProgramDir.endsWith('/'))
         State.ProgramDir += '/';
     QCoreApplication::instance()->setProperty("helpFile", State.ProgramDir + "helpme.chm");
+
+    // First start: the port is chosen before anything else. The window is not placed yet and
+    // still stands at its design position, so the dialog comes up at left 496, top 182.
+    if (!QFileInfo::exists(SettingsFilePath(State.ProgramDir)))
+        MMO_PortClick();
+    ApplyPortSettings();
 
     State.CommandFileName = "lqazswistcommand.txt";
     State.DeviceTypeFileName = "tip_device.txt";
@@ -171,5 +183,31 @@ void TMain::MM_ExitClick() { close(); }
 void TMain::Button1Click() { ListBox1->Clear(); }
 
 void TMain::Splitter1Paint() { Fields->EditData->setFixedWidth(Panel1->width() - 20); }
+
+void TMain::ApplyPortSettings() {
+    Guarded(dialogs, [this] {
+        QStringList ports;
+        ::ApplyPortSettings(*Comm32, State.ProgramDir, dialogs, ports);
+        CheckListBox1->clear();
+        CheckListBox1->addItems(ports);
+    });
+}
+
+void TMain::MMO_PortClick() {
+    {
+        TConfigForm form(*Comm32, State.ProgramDir, dialogs, this);
+        form.move(x() + 190, y());
+        if (options_.onPortDialog) {
+            form.show();
+            options_.onPortDialog(form);
+            form.close();
+        } else {
+            form.exec();
+        }
+    }
+    ApplyPortSettings();
+}
+
+void TMain::TimerStatusTimer() { StatusPanel1->setText(PortStatusText(*Comm32)); }
 
 void TMain::TimerFWTimer() { TimerFW->SetEnabled(false); }

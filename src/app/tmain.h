@@ -4,6 +4,7 @@
 #include "link/shared_state.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class AnswerDecoder;
@@ -12,6 +13,7 @@ class CommandPanel;
 class Dialogs;
 class FirmwarePanel;
 class QAction;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -32,6 +34,8 @@ struct TMainOptions {
     // The program's directory with a trailing separator; empty means the executable's.
     QString programDir;
     bool showSplash = true;
+    // Run with the port dialog while it is up (tests answer it here); nothing runs it modally then.
+    std::function<void(QDialog&)> onPortDialog;
 };
 
 class TMain : public QMainWindow {
@@ -103,8 +107,12 @@ public:
     void Button1Click();
     void Splitter1Paint();
     void TimerFWTimer();
+    void TimerStatusTimer();
+    void MMO_PortClick();
+    void ApplyPortSettings();
 
     bool FieldsInitialised() const { return activated_; }
+    TMainOptions& Options() { return options_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
