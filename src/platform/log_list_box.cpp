@@ -1,5 +1,7 @@
 #include "platform/log_list_box.h"
 
+#include <QHeaderView>
+
 int LogLinesModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(lines_.size());
 }
@@ -23,10 +25,16 @@ void LogLinesModel::clear() {
     endResetModel();
 }
 
-TLogListBox::TLogListBox(QWidget* parent) : QListView(parent), model_(new LogLinesModel(this)) {
+TLogListBox::TLogListBox(QWidget* parent) : QTableView(parent), model_(new LogLinesModel(this)) {
     setModel(model_);
-    // Every row has the font's height: the view then never measures the rows one by one.
-    setUniformItemSizes(true);
+    horizontalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    setShowGrid(false);
+    setWordWrap(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // A list box of text lines without a length limit. Appending stays cheap however long the list
-// grows (uniform rows over a plain string model), and scrolling to the end is immediate.
+// grows and scrolling to the end is immediate: a one-column table of fixed-height rows, whose
+// header keeps equal rows as one span, where a list view would lay out every row again.
 #include <QAbstractListModel>
-#include <QListView>
+#include <QTableView>
 #include <QStringList>
 
 class LogLinesModel : public QAbstractListModel {
@@ -19,7 +20,7 @@ private:
     QStringList lines_;
 };
 
-class TLogListBox : public QListView {
+class TLogListBox : public QTableView {
     Q_OBJECT
 public:
     explicit TLogListBox(QWidget* parent = nullptr);
