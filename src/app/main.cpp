@@ -18,5 +18,6 @@ int main(int argc, char* argv[]) {
     TMain window(dialogs, std::make_unique<QtSerialTransport>());
     dialogs.setParent(&window);
     window.show();
+    window.activateWindow();
     return app.exec();
 }

@@ -32,10 +32,14 @@
 #include <QToolButton>
 #include <QTime>
 
+// The pictures live in the library the program and the tests share: register them once.
+static void initResources() { Q_INIT_RESOURCE(resources); }
+
 const QString TMain::Caption = "Конфигуратор  Версия:  1.0.2 ( build 012 )";
 
 TMain::TMain(Dialogs& dialogs_, std::unique_ptr<SerialTransport> transport, TMainOptions options, QWidget* parent)
     : QMainWindow(parent), dialogs(dialogs_), options_(std::move(options)) {
+    initResources();
     setObjectName("Main");
     setWindowTitle(Caption);
     // The design position; the window is centred when it is first shown.
@@ -103,6 +107,7 @@ void TMain::FormCreate() {
 
     Answer->AnswerSpeed->clear();
     Answer->AnswerSpeed->addItems(AnswerPanel::SpeedEntries);
+    Answer->AnswerSpeed->setCurrentIndex(-1);
 
     EditTime = new TMyMaskEdit;
     Answer->PlaceEditTime(EditTime);

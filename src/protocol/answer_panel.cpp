@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 const QStringList AnswerPanel::SpeedEntries = {"1200", "2400", "4800", "9600", "19200", "38400", "115200", "230400"};
@@ -51,13 +52,14 @@ AnswerPanel::AnswerPanel(QWidget* parent) : QGroupBox("Ответ", parent) {
     lbl1 = placed(new QLabel("Адрес (Dec)", this), "lbl1", 8, 22);
     EditAnswerAdr = placed(new TAlignEdit(this), "EditAnswerAdr", 8, 40, 64, 21);
     EditAnswerAdr->SetMaxLength(3);
-    lbl2 = placed(new QLabel("Поток", this), "lbl2", 80, 22);
+    lbl2 = placed(new QLabel("Поток", this), "lbl2", 90, 22);
     AnswerSpeed = placed(new QComboBox(this), "AnswerSpeed", 80, 40, 90, 21);
     AnswerSpeed->setEditable(false);
     BtnAnsSend = sendButton(this, "BtnAnsSend", 178, 39);
 
     DateTimePicker1 = placed(new QDateEdit(this), "DateTimePicker1", 376, 40, 100, 21);
     DateTimePicker1->setCalendarPopup(true);
+    DateTimePicker1->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
     BtnTimeSend = sendButton(this, "BtnTimeSend", 484, 39);
 
     GroupBox2 = registerGroup(this, "GroupBox2", "Регистр состояния", 8, 214, CheckRSD, "CheckRSD");
