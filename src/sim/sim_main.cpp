@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
     }
 
     SimBus bus;
-    for (const SimDeviceSpec& spec : options->devices)
-        bus.addDevice(spec.address, spec.model, spec.serial);
+    for (const SimDeviceSpec& wanted : options->devices)
+        bus.addDevice(wanted.address, wanted.model, wanted.serial);
 
     installSignalHandlers();
     SimPtyServer server(bus, *options);

@@ -59,15 +59,15 @@ std::optional<SimOptions> parseSimOptions(const QStringList& arguments, QString*
                 return std::nullopt;
             }
         } else if (arg == "--device") {
-            const auto spec = parseDevice(arguments[++i], error);
-            if (!spec)
+            const auto wanted = parseDevice(arguments[++i], error);
+            if (!wanted)
                 return std::nullopt;
             for (const SimDeviceSpec& other : options.devices)
-                if (other.address == spec->address) {
-                    *error = QStringLiteral("two devices at address %1").arg(spec->address);
+                if (other.address == wanted->address) {
+                    *error = QStringLiteral("two devices at address %1").arg(wanted->address);
                     return std::nullopt;
                 }
-            options.devices.push_back(*spec);
+            options.devices.push_back(*wanted);
         } else if (arg == "--log") {
             options.logPath = arguments[++i];
         } else if (arg == "--no-pace") {
