@@ -2,6 +2,7 @@
 // once, over a pseudo-terminal at 9600 and at 115200 bit/s: the time from the click to the date
 // shown, beside the floor of four pre-send waits and idle gaps plus the wire time of the eight
 // frames.
+#include "main_rig.h"
 #include "sim_process.h"
 
 #include "app/tmain.h"
@@ -30,16 +31,10 @@ int measure(int baud, int boudRatePosition) {
     SimProcess sim(dir.path(), {"--device", "17:10C", "--baud", QString::number(baud)});
     if (!sim.waitReady())
         return 1;
-    QFile ini(dir.path() + "/settings.ini");
-    ini.open(QIODevice::WriteOnly);
-    ini.write(QString("[Port]\r\nPort=%1\r\nBoudRate=%2\r\nStreem=2\r\n").arg(sim.linkPath).arg(boudRatePosition).toLocal8Bit());
-    ini.close();
-
+    sim.WriteSettings(dir.path(), boudRatePosition);
     ScriptedDialogs dialogs;
-    TMainOptions options;
-    options.programDir = dir.path() + "/";
-    options.showSplash = false;
-    TMain main(dialogs, std::make_unique<QtSerialTransport>(), options);
+    const std::unique_ptr<TMain> owned = MainOnRealPort(dir.path() + "/", dialogs);
+    TMain& main = *owned;
     main.Fields->EditAdres->SetText("17");
 
     // The date is shown when the decoder has taken the date answer.

@@ -1,6 +1,7 @@
 // One request/answer round trip through SendFrame against korvanta-sim on a pseudo-terminal,
 // printed beside its floor: the 100 ms wait, the idle gap that ends the answer, and the wire time
 // of the request and the answer at the port speed.
+#include "main_rig.h"
 #include "sim_process.h"
 
 #include "app/tmain.h"
@@ -26,16 +27,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "korvanta-sim did not start\n");
         return 1;
     }
-    QFile ini(dir.path() + "/settings.ini");
-    ini.open(QIODevice::WriteOnly);
-    ini.write(QString("[Port]\r\nPort=%1\r\nBoudRate=2\r\nStreem=2\r\n").arg(sim.linkPath).toLocal8Bit());
-    ini.close();
-
+    sim.WriteSettings(dir.path());
     ScriptedDialogs dialogs;
-    TMainOptions options;
-    options.programDir = dir.path() + "/";
-    options.showSplash = false;
-    TMain main(dialogs, std::make_unique<QtSerialTransport>(), options);
+    const std::unique_ptr<TMain> owned = MainOnRealPort(dir.path() + "/", dialogs);
+    TMain& main = *owned;
 
     constexpr int rounds = 10;
     double total = 0, best = 1e9;

@@ -1,5 +1,6 @@
 // The whole serial path: korvanta-sim as its own process, the main window with its real serial
 // component on the simulator's link, named in the program directory's "settings.ini".
+#include "main_rig.h"
 #include "sim_process.h"
 
 #include "app/tmain.h"
@@ -23,18 +24,10 @@ private slots:
         QTemporaryDir dir;
         SimProcess sim(dir.path(), {"--device", "17:10C:1234567", "--baud", "9600"});
         QVERIFY(sim.waitReady());
-        QFile ini(dir.path() + "/settings.ini");
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(QString("[Port]\r\nPort=%1\r\nBoudRate=2\r\nBitsSize=1\r\nParity=2\r\nStopBits=0\r\nStreem=2\r\n")
-                      .arg(sim.linkPath)
-                      .toLocal8Bit());
-        ini.close();
-
+        sim.WriteSettings(dir.path());
         ScriptedDialogs dialogs;
-        TMainOptions options;
-        options.programDir = dir.path() + "/";
-        options.showSplash = false;
-        TMain main(dialogs, std::make_unique<QtSerialTransport>(), options);
+        const std::unique_ptr<TMain> owned = MainOnRealPort(dir.path() + "/", dialogs);
+        TMain& main = *owned;
         main.show();
         QVERIFY(dialogs.messages().isEmpty());
         QTRY_VERIFY(main.StatusPanel1->text().startsWith(sim.linkPath + ", 9600, 8, нет, нет, 1"));

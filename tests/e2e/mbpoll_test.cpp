@@ -1,5 +1,7 @@
 // korvanta-sim as its own process on a pseudo-terminal, checked with a standard Modbus master
 // (mbpoll) and with a plain serial port: what the devices answer and what the simulator saw.
+#include "sim_process.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -11,45 +13,6 @@
 #include <QTest>
 
 namespace {
-
-class SimProcess {
-public:
-    SimProcess(const QString& dir, const QStringList& extra) {
-        // Qt's lock files are named after the link's last part: keep it apart from parallel tests.
-        linkPath = QStringLiteral("%1/sim%2").arg(dir).arg(QCoreApplication::applicationPid());
-        logPath = dir + "/requests.log";
-        process.start(KORVANTA_SIM_BIN, QStringList{linkPath, "--log", logPath} + extra);
-    }
-    ~SimProcess() { stop(); }
-
-    bool waitReady() {
-        QByteArray out;
-        const QDeadlineTimer deadline(5000);
-        while (!out.contains("\n") && !deadline.hasExpired() && process.state() != QProcess::NotRunning) {
-            process.waitForReadyRead(100);
-            out += process.readAllStandardOutput();
-        }
-        return out == "ready " + linkPath.toLocal8Bit() + "\n";
-    }
-
-    bool stop() {
-        if (process.state() == QProcess::NotRunning)
-            return false;
-        process.terminate();
-        return process.waitForFinished(5000);
-    }
-
-    QStringList loggedRequests() const {
-        QFile log(logPath);
-        if (!log.open(QIODevice::ReadOnly | QIODevice::Text))
-            return {};
-        return QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
-    }
-
-    QString linkPath;
-    QString logPath;
-    QProcess process;
-};
 
 struct MbpollResult {
     int exitCode;

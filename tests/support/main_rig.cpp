@@ -3,6 +3,7 @@
 #include "link/frame.h"
 #include "platform/cp1251_text.h"
 #include "platform/log_list_box.h"
+#include "platform/qt_serial_transport.h"
 
 #include <QFile>
 #include <QTest>
@@ -42,4 +43,11 @@ QStringList MainRig::wire() const {
     for (const QByteArray& frame : bus.requests())
         frames << ContiguousText(frame);
     return frames;
+}
+
+std::unique_ptr<TMain> MainOnRealPort(const QString& programDir, Dialogs& dialogs) {
+    TMainOptions options;
+    options.programDir = programDir;
+    options.showSplash = false;
+    return std::make_unique<TMain>(dialogs, std::make_unique<QtSerialTransport>(), options);
 }

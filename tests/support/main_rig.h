@@ -29,5 +29,8 @@ public:
     QStringList wire() const;
 };
 
+// A main window with the real serial component, in programDir, without the splash.
+std::unique_ptr<TMain> MainOnRealPort(const QString& programDir, Dialogs& dialogs);
+
 // Writes text into a file (UTF-8 as given, or Windows-1251 when cp1251 is set).
 void WriteFile(const QString& path, const QString& text, bool cp1251 = false);

@@ -36,3 +36,13 @@ QStringList SimProcess::loggedRequests() const {
         return {};
     return QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
 }
+
+void SimProcess::WriteSettings(const QString& programDir, int boudRatePosition) const {
+    QFile ini(programDir + "/settings.ini");
+    if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(ini.fileName()));
+    ini.write(QString("[Port]\r\nPort=%1\r\nBoudRate=%2\r\nBitsSize=1\r\nParity=2\r\nStopBits=0\r\nStreem=2\r\n")
+                  .arg(linkPath)
+                  .arg(boudRatePosition)
+                  .toLocal8Bit());
+}

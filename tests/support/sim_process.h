@@ -15,6 +15,9 @@ public:
     bool stop();
     // The request frames the simulator received, one line each as spaced hex.
     QStringList loggedRequests() const;
+    // Writes "settings.ini" into programDir naming the link as the port, 8N1 without flow
+    // control, at the given position of the speed list (2 is 9600 bit/s).
+    void WriteSettings(const QString& programDir, int boudRatePosition = 2) const;
 
     QString linkPath;
     QString logPath;
