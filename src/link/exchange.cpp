@@ -13,8 +13,6 @@
 #include <QAbstractButton>
 #include <QListWidget>
 
-const QString NoComPortMessage =
-    "В Вашей системе не установлено ни одного COM порта, обмен с устройствами работать не будет!";
 const QString TExchange::TooLongMessage =
     "Запрос не помещается в кадр: не больше 254 байт вместе с адресом и функцией.";
 const QString TExchange::ChecksumErrorMark = "   <- ошибка контрольной суммы";

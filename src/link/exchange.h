@@ -1,6 +1,7 @@
 #pragma once
 // The exchange cycle: requests out as framed hex text, answers gathered until the line is quiet,
 // both logged, answers handed to the decoder, the port closed one window after the first send.
+#include "link/com_ports.h"
 #include "link/shared_state.h"
 
 #include <QByteArray>
@@ -70,6 +71,3 @@ private:
     QListWidget* listBox0_ = nullptr;
     QAbstractButton* sendButton_ = nullptr;
 };
-
-// The message shown when the system has no serial port.
-extern const QString NoComPortMessage;

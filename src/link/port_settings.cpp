@@ -103,7 +103,7 @@ void ApplyPortSettings(TComm32& comm, const QString& programDir, Dialogs& dialog
     checkListBox1.clear();
     EnumComPorts(checkListBox1, PortSettings::PortPrefix, comm, stored);
     if (checkListBox1.isEmpty())
-        dialogs.showMessage(PortSettings::NoPortsMessage);
+        dialogs.showMessage(NoComPortMessage);
 
     comm.SetCommPort(ChooseCommPort(stored, checkListBox1, FallbackCommPort(checkListBox1)));
 

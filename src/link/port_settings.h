@@ -1,6 +1,7 @@
 #pragma once
 // The port settings stored in "settings.ini": the lists the port dialog offers, the positions
 // stored for them, their defaults, and how they are applied to the serial port component.
+#include "link/com_ports.h"
 #include "platform/serial_transport.h"
 
 #include <QString>
@@ -19,8 +20,6 @@ inline const QString PortKey = QStringLiteral("Port");
 inline const QString DefaultPort = QStringLiteral("COM1");
 // The prefix the port list is asked for; only Windows filters names by it.
 inline const QString PortPrefix = QStringLiteral("COM");
-inline const QString NoPortsMessage = QStringLiteral(
-    "В Вашей системе не установлено ни одного COM порта, обмен с устройствами работать не будет!");
 inline constexpr int QueueSize = 4096;
 
 } // namespace PortSettings
