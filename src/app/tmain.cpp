@@ -93,7 +93,7 @@ void TMain::FormCreate() {
                                                      : options_.programDir;
     if (!State.ProgramDir.endsWith('/'))
         State.ProgramDir += '/';
-    QCoreApplication::instance()->setProperty("helpFile", State.ProgramDir + "helpme.chm");
+    ApplicationHelpFile = State.ProgramDir + "helpme.chm";
 
     // First start: the port is chosen before anything else. The window is not placed yet and
     // still stands at its design position, so the dialog comes up at left 496, top 182.

@@ -48,6 +48,9 @@ public:
     ~TMain() override;
 
     SharedState State;
+    // The help file of the program's directory; the help command itself opens HelpFile.
+    QString ApplicationHelpFile;
+    const QString HelpFile = ".\\helpme.chm";
     Dialogs& dialogs;
     TComm32* Comm32;
     TExchange* Exchange;
