@@ -2,10 +2,12 @@
 
 #include "platform/ttimer.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScreen>
 
 Tlogo::Tlogo(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
     setObjectName("logo");
@@ -20,6 +22,11 @@ Tlogo::Tlogo(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Di
     Image1->setPixmap(QPixmap(":/resources/logo.png"));
     // A click on the picture does nothing; only the window's own surface closes it.
     Image1->setAttribute(Qt::WA_NoMousePropagation);
+
+    // Centred on the screen, not over the main window, which is not placed yet.
+    const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->geometry().center() - rect().center());
 
     Timer1 = new TTimer(this, 2000, true);
     Timer1->setObjectName("Timer1");

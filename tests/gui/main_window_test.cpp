@@ -1,6 +1,7 @@
 // The main window as it comes up: its controls, their first state, placement, keys and closing.
 #include "main_rig.h"
 
+#include "app/tlogo.h"
 #include "commands/command_panel.h"
 #include "commands/request_fields.h"
 #include "firmware/firmware_panel.h"
@@ -9,6 +10,7 @@
 #include "platform/handler_guard.h"
 #include "platform/talign_edit.h"
 #include "platform/tmymaskedit.h"
+#include "platform/ttimer.h"
 #include "protocol/answer_panel.h"
 
 #include <QAbstractButton>
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -101,6 +104,8 @@ private slots:
         QCOMPARE(m.State.DeviceTypeFileName, QString("tip_device.txt"));
         QCOMPARE(m.State.SerialListFileName, QString("sn_device.txt"));
         QCOMPARE(m.State.ProgramDir, rig.programDir());
+        QCOMPARE(m.ApplicationHelpFile, rig.programDir() + "helpme.chm");
+        QCOMPARE(m.HelpFile, QString(".\\helpme.chm"));
         QCOMPARE(m.findChild<QObject*>("Delay")->property("objectName").toString(), QString("Delay"));
         QVERIFY(m.findChild<QObject*>("TimeOut"));
         QVERIFY(m.findChild<QObject*>("TimerStatus"));
@@ -171,6 +176,24 @@ private slots:
         m.Fields->EditAdres->SetText("17");
         m.FormActivate();
         QCOMPARE(m.Fields->EditAdres->Text(), QString("17"));
+    }
+
+    void splashIsCentredAndClosesByItselfOrByAKey() {
+        Tlogo logo;
+        const QRect screen = logo.screen()->geometry();
+        QCOMPARE(logo.geometry().center(), screen.center());
+        QCOMPARE(logo.size(), QSize(966, 220));
+        QCOMPARE(logo.Timer1->Interval(), 2000);
+        QVERIFY(logo.Timer1->Enabled());
+        logo.show();
+        QTest::keyClick(&logo, Qt::Key_A);
+        QVERIFY(!logo.isVisible());
+
+        Tlogo waiting;
+        QElapsedTimer clock;
+        clock.start();
+        waiting.exec();
+        QVERIFY(clock.elapsed() >= 1990);
     }
 
     void placedAtTheTopCentre() {
