@@ -1,3 +1,4 @@
+#include "menu_actions.h"
 #include "commands/request_fields.h"
 #include "link/exchange.h"
 #include "link/shared_state.h"
@@ -71,13 +72,6 @@ struct Rig {
     ScriptedDialogs dialogs;
     std::unique_ptr<TRequestFields> fields;
 };
-
-QAction* pasteAction(QMenu* menu) {
-    for (QAction* action : menu->actions())
-        if (action->text().contains(QLatin1String("Paste")))
-            return action;
-    return nullptr;
-}
 
 } // namespace
 
@@ -435,7 +429,7 @@ private slots:
         auto* edit = rig.window.findChild<TEdit*>(field);
         QApplication::clipboard()->setText(clipboard);
         std::unique_ptr<QMenu> menu(edit->CreateContextMenu());
-        QAction* paste = pasteAction(menu.get());
+        QAction* paste = PasteAction(menu.get());
         QVERIFY(paste);
         paste->trigger();
         QCOMPARE(edit->Text(), text);

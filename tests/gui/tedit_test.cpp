@@ -1,3 +1,4 @@
+#include "menu_actions.h"
 #include "platform/colors.h"
 #include "platform/talign_edit.h"
 #include "platform/tedit.h"
@@ -28,13 +29,6 @@ auto hexFilter(TEdit& edit, int limit, QString* seen = nullptr) {
         else if (!key.isDigit() && !(key >= u'A' && key <= u'F'))
             key = QChar(0);
     };
-}
-
-QAction* pasteAction(QMenu* menu) {
-    for (QAction* action : menu->actions())
-        if (action->text().contains(QLatin1String("Paste")))
-            return action;
-    return nullptr;
 }
 
 } // namespace
@@ -171,7 +165,7 @@ private slots:
         edit->OnKeyPress = hexFilter(*edit, 4);
         QApplication::clipboard()->setText("1a-2b\r\n3c");
         std::unique_ptr<QMenu> menu(edit->CreateContextMenu());
-        QAction* paste = pasteAction(menu.get());
+        QAction* paste = PasteAction(menu.get());
         QVERIFY(paste);
         paste->trigger();
         QCOMPARE(edit->Text(), QString("1A2B"));
