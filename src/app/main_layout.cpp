@@ -7,9 +7,6 @@
 #include "firmware/firmware_panel.h"
 #include "link/exchange.h"
 #include "platform/log_list_box.h"
-#include "platform/talign_edit.h"
-#include "platform/tedit.h"
-#include "platform/tupdown.h"
 #include "protocol/answer_panel.h"
 
 #include <QCheckBox>

@@ -22,11 +22,9 @@ TExchange::TExchange(TComm32& comm, SharedState& state, Dialogs& dialogs, TLogLi
       delay_(new TTimer(this, 2, false)), timeOut_(new TTimer(this, 2000, false)) {
     delay_->setObjectName("Delay");
     timeOut_->setObjectName("TimeOut");
-    delay_->OnTimer = [this] { runGuarded([this] { DelayTimer(); }); };
-    timeOut_->OnTimer = [this] { runGuarded([this] { TimeOutTimer(); }); };
+    delay_->OnTimer = [this] { Guarded(dialogs_, [this] { DelayTimer(); }); };
+    timeOut_->OnTimer = [this] { Guarded(dialogs_, [this] { TimeOutTimer(); }); };
 }
-
-void TExchange::runGuarded(const std::function<void()>& step) { Guarded(dialogs_, step); }
 
 void TExchange::SendFrame(const QString& address, const QString& function, const QString& data) {
     // The window runs from the first send since the last time-out; a running one goes on.

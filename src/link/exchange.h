@@ -60,8 +60,6 @@ public:
     int AnswerReceived = 0;
 
 private:
-    void runGuarded(const std::function<void()>& step);
-
     TComm32& comm_;
     SharedState& state_;
     Dialogs& dialogs_;
